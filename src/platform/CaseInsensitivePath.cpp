@@ -26,7 +26,7 @@ QString matchIn(const QString& folder, const QString& wanted)
     QString best;
     for (const auto& entry : it) {
         const QString name = NativePath::toQString(entry.path().filename());
-        if (CaseInsensitivePath::namesEqual(name, wanted)
+        if (name.size() == wanted.size() && CaseInsensitivePath::namesEqual(name, wanted)
             && (best.isEmpty() || CaseInsensitivePath::listsBefore(name, best)))
             best = name;
     }
@@ -68,6 +68,20 @@ bool CaseInsensitivePath::namesEqual(const QString& a, const QString& b)
 
 bool CaseInsensitivePath::listsBefore(const QString& a, const QString& b)
 {
-    const int folded = a.compare(b, Qt::CaseInsensitive);
-    return folded != 0 ? folded < 0 : a.compare(b, Qt::CaseSensitive) < 0;
+    const std::string foldedA = sortKey(a);
+    const std::string foldedB = sortKey(b);
+    return foldedA != foldedB ? foldedA < foldedB : a < b;
+}
+
+std::string CaseInsensitivePath::sortKey(const QString& name)
+{
+    // UTF-8 orders bytewise as the code points do, and a byte compare is the cheapest there is.
+    std::string key;
+    key.reserve(std::size_t(name.size()));
+    for (const QChar c : name) {
+        if (c.unicode() >= 0x80)
+            return name.toCaseFolded().toStdString();
+        key.push_back(char(c.unicode() >= 'A' && c.unicode() <= 'Z' ? c.unicode() + ('a' - 'A') : c.unicode()));
+    }
+    return key;
 }

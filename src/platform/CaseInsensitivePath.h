@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <string>
+
 class CaseInsensitivePath final
 {
 public:
@@ -15,4 +17,6 @@ public:
     static bool namesEqual(const QString& a, const QString& b);
     // Listing order: by name ignoring case, ties broken by exact name.
     static bool listsBefore(const QString& a, const QString& b);
+    // Comparing (sortKey(name), name) pairs gives the listing order; keys compare bytewise.
+    static std::string sortKey(const QString& name);
 };

@@ -19,6 +19,8 @@ public:
     // Both throw when the folder cannot be read. Symbolic links count as what they point to.
     QList<Folder> SubFolders() const;
     QList<File> Files() const;
+    // The names alone, for listings of thousands of folders.
+    QStringList SubFolderNames() const;
 
 private:
     enum class Kind { Folders, Files };

@@ -123,9 +123,10 @@ void Runtime::kill(const QString& path)
 void Runtime::fileCopy(const QString& source, const QString& destination)
 {
     const fs::path from = NativePath::from(CaseInsensitivePath::resolve(source));
-    const QString resolved = CaseInsensitivePath::resolve(destination);
-    const fs::path to = NativePath::from(resolved);
-    const QString folder = folderOf(resolved);
+    // The caller chooses the destination name; only its folder is looked up ignoring case,
+    // which keeps a run of copies into one folder from rescanning it for every copy.
+    const QString folder = CaseInsensitivePath::resolve(folderOf(QDir::fromNativeSeparators(destination)));
+    const fs::path to = NativePath::from(folder + QLatin1Char('/') + nameOf(destination));
 
     std::error_code ec;
     if (!fs::is_regular_file(from, ec))

@@ -18,5 +18,6 @@ public:
     static void kill(const QString& path);
     // Copies through a temporary file in the destination's folder, so the destination
     // name only ever holds a complete copy; an existing destination file is replaced.
+    // The destination's folder is matched ignoring case, its name is taken as written.
     static void fileCopy(const QString& source, const QString& destination);
 };

@@ -17,14 +17,9 @@ void FolderListing::Load_QP_Folders(const QString& path)
     try {
         const FileSystemObject fso;
         const Folder folder = fso.GetFolder(path);
-        const QList<Folder> subFolders = folder.SubFolders();
+        QStringList names = folder.SubFolderNames();
         m_view.clearFolders();
-        QStringList names;
-        names.reserve(subFolders.size());
-        for (const Folder& subFolder : subFolders) {
-            if (!CaseInsensitivePath::namesEqual(subFolder.Name(), QStringLiteral("all")))
-                names.append(subFolder.Name());
-        }
+        names.removeIf([](const QString& name) { return CaseInsensitivePath::namesEqual(name, QStringLiteral("all")); });
         m_view.appendFolders(names);
         // The count of what is listed, whether or not a collecting folder was there to leave out.
         m_view.setStatus(statusText(m_view.folderCount()));
