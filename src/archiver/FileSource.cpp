@@ -1,4 +1,5 @@
 #include "archiver/FileSource.h"
+#include "archiver/SourceCallback.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -20,8 +21,7 @@ struct State
 
 zip_int64_t failWith(State& state, int zipError, int systemError)
 {
-    if (g_firstFailure.empty())
-        g_firstFailure = state.path.string() + ": " + std::strerror(systemError);
+    FileSource::noteFailure(state.path.string() + ": " + std::strerror(systemError));
     zip_error_set(&state.error, zipError, systemError);
     return -1;
 }
@@ -33,16 +33,15 @@ const std::string& FileSource::firstFailure()
     return g_firstFailure;
 }
 
+void FileSource::noteFailure(const std::string& failure)
+{
+    if (g_firstFailure.empty())
+        g_firstFailure = failure;
+}
+
 zip_source_t* FileSource::create(zip_t* archive, const std::filesystem::path& path)
 {
-    auto* state = new State{path, -1, {}};
-    zip_error_init(&state->error);
-    zip_source_t* source = zip_source_function(archive, &FileSource::callback, state);
-    if (!source) {
-        zip_error_fini(&state->error);
-        delete state;
-    }
-    return source;
+    return SourceCallback::create(archive, &FileSource::callback, new State{path, -1, {}});
 }
 
 zip_int64_t FileSource::callback(void* userData, void* data, zip_uint64_t length, zip_source_cmd_t command)
@@ -86,8 +85,7 @@ zip_int64_t FileSource::callback(void* userData, void* data, zip_uint64_t length
         delete &state;
         return 0;
     case ZIP_SOURCE_SUPPORTS:
-        return zip_source_make_command_bitmap(ZIP_SOURCE_OPEN, ZIP_SOURCE_READ, ZIP_SOURCE_CLOSE, ZIP_SOURCE_STAT,
-                                              ZIP_SOURCE_ERROR, ZIP_SOURCE_FREE, -1);
+        return SourceCallback::supportedCommands();
     default:
         zip_error_set(&state.error, ZIP_ER_OPNOTSUPP, 0);
         return -1;

@@ -11,6 +11,8 @@ class FileSource final
 public:
     // The first failure of any source, as "path: reason"; empty while none has failed.
     static const std::string& firstFailure();
+    // Keeps the first failure only: later ones are usually its consequences.
+    static void noteFailure(const std::string& failure);
 
     // A new source owned by libzip from here on; null when libzip could not make one.
     static zip_source_t* create(zip_t* archive, const std::filesystem::path& path);
