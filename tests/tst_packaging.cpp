@@ -164,7 +164,8 @@ void TestPackaging::nothingToZipGivesWarningOnly()
 void TestPackaging::successEndToEnd()
 {
     QTemporaryDir root;
-    const QString app = root.path();
+    // Paths reach a second program here: nothing in them may split or expand.
+    const QString app = root.path() + "/Exam 'Q' \"P\" $HOME Ωμέγα";
     Tree::file(app, "All/set_b.pdf", "physics paper");
     Tree::file(app, "All/c1.pdf", "chemistry paper");
     Tree::file(app, "all.zip", "an archive of an earlier run");

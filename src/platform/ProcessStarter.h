@@ -18,7 +18,7 @@ public:
     // SW_SHOWMAXIMIZED where the platform lets a caller choose. Throws when it cannot start.
     virtual void startDetached(const QString& program, const QStringList& arguments, int windowState) = 0;
 
-    // Runs the program with input on its standard input and waits for its end, calling
+    // Runs the program, hidden, with input on its standard input and waits for its end, calling
     // onOutputLine for each line it prints and whileWaiting between looks at it.
     // Throws when it cannot start.
     virtual ProcessResult runToEnd(const QString& program, const QStringList& arguments, const QByteArray& input,

@@ -1,10 +1,15 @@
 #include "platform/QtProcessStarter.h"
 
+#include "platform/Constants.h"
 #include "platform/PlatformError.h"
 
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -16,13 +21,29 @@ PlatformError startFailure(const QString& program)
     return PlatformError::fromNumber(found ? ErrorTable::PermissionDenied : ErrorTable::FileNotFound);
 }
 
+// On Windows the started program's first window takes the asked state; elsewhere the
+// desktop decides, and there is nothing to set.
+void applyWindowState(QProcess& process, int windowState)
+{
+#ifdef Q_OS_WIN
+    process.setCreateProcessArgumentsModifier([windowState](QProcess::CreateProcessArguments* arguments) {
+        arguments->startupInfo->dwFlags |= STARTF_USESHOWWINDOW;
+        arguments->startupInfo->wShowWindow = WORD(windowState);
+        if (windowState == SW_HIDE)
+            arguments->flags |= CREATE_NO_WINDOW;
+    });
+#else
+    Q_UNUSED(process);
+    Q_UNUSED(windowState);
+#endif
+}
+
 } // namespace
 
 void QtProcessStarter::startDetached(const QString& program, const QStringList& arguments, int windowState)
 {
-    // Window state only has meaning on Windows, where the started program honours it itself.
-    Q_UNUSED(windowState);
     QProcess process;
+    applyWindowState(process, windowState);
     process.setProgram(program);
     process.setArguments(arguments);
     process.setStandardInputFile(QProcess::nullDevice());
@@ -37,6 +58,7 @@ ProcessResult QtProcessStarter::runToEnd(const QString& program, const QStringLi
                                          const std::function<void()>& whileWaiting)
 {
     QProcess process;
+    applyWindowState(process, SW_HIDE); // a program waited for works out of sight
     process.start(program, arguments);
     if (!process.waitForStarted())
         throw startFailure(program);
