@@ -149,6 +149,8 @@ void TestSelection::randomQp_data()
     QTest::newRow("only subfolders") << QStringList{"sub/", "more/"} << 0.3 << "" << QStringList{};
     QTest::newRow("hidden files are not papers")
         << QStringList{".~lock.a.pdf#", "a.pdf", ".thumbs"} << 0.0 << "a.pdf" << QStringList{"a.pdf"};
+    // "missing": the folder is not there; the file list keeps the previous folder's paths.
+    QTest::newRow("missing folder") << QStringList{"missing"} << 0.3 << "" << QStringList{"previous folder's paper"};
 }
 
 void TestSelection::randomQp()
@@ -160,8 +162,12 @@ void TestSelection::randomQp()
 
     QTemporaryDir root;
     const QString folder = root.path() + "/Physics";
-    Tree::folder(root.path(), "Physics");
+    const bool missing = entries == QStringList{"missing"};
+    if (!missing)
+        Tree::folder(root.path(), "Physics");
     for (const QString& entry : entries) {
+        if (missing)
+            break;
         if (entry.endsWith('/'))
             Tree::folder(folder, entry);
         else
@@ -173,6 +179,12 @@ void TestSelection::randomQp()
 
     const QString result = s.pick.Random_QP(folder);
     QCOMPARE(result, drawn.isEmpty() ? QString() : folder + "/" + drawn);
+    if (missing) {
+        QCOMPARE(s.view.files, listed);
+        QCOMPARE(s.random.drawCount, 0);
+        QCOMPARE(s.desktop.events, (QStringList{"box 48 Path not found 76", "pointer 0"}));
+        return;
+    }
     QStringList expectedPaths;
     for (const QString& name : listed)
         expectedPaths << folder + "/" + name;
