@@ -26,7 +26,7 @@ QString matchIn(const QString& folder, const QString& wanted)
     QString best;
     for (const auto& entry : it) {
         const QString name = NativePath::toQString(entry.path().filename());
-        if (name.size() == wanted.size() && CaseInsensitivePath::namesEqual(name, wanted)
+        if (CaseInsensitivePath::namesEqual(name, wanted)
             && (best.isEmpty() || CaseInsensitivePath::listsBefore(name, best)))
             best = name;
     }

@@ -8,8 +8,8 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <memory>
 #include <filesystem>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -21,19 +21,6 @@
 Folder::Folder(QString path)
     : m_path(std::move(path))
 {
-}
-
-QString Folder::Name() const
-{
-    return m_path.mid(m_path.lastIndexOf(QLatin1Char('/')) + 1);
-}
-
-QList<Folder> Folder::SubFolders() const
-{
-    QList<Folder> result;
-    for (const QString& name : namesOf(Kind::Folders))
-        result.append(Folder(m_path + QLatin1Char('/') + name));
-    return result;
 }
 
 QList<File> Folder::Files() const

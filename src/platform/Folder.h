@@ -13,14 +13,12 @@ public:
     explicit Folder(QString path);
 
     const QString& Path() const noexcept { return m_path; }
-    QString Name() const;
 
     // Listing order is by name ignoring case, so it is the same on every platform.
     // Both throw when the folder cannot be read. Symbolic links count as what they point to.
-    QList<Folder> SubFolders() const;
-    QList<File> Files() const;
-    // The names alone, for listings of thousands of folders.
+    // Subfolders come as names alone: a listing may hold thousands of them.
     QStringList SubFolderNames() const;
+    QList<File> Files() const;
 
 private:
     enum class Kind { Folders, Files };
