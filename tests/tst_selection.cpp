@@ -255,6 +255,7 @@ void TestSelection::runEmptiesAndRefillsCollectingFolder()
     QCOMPARE(lines.at(7), QStringLiteral("    Total QPs Selected : 2"));
     QCOMPARE(s.view.selected, 1);
     QCOMPARE(s.view.files, QStringList{app + "/Physics/p1.pdf"});
+    QVERIFY(s.desktop.paints > 0); // the window was let repaint as the run went
 
     QCOMPARE(s.processes.detached.size(), 1);
     QCOMPARE(s.processes.detached.first().program, SelectionRun::editorProgram());
